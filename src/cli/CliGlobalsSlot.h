@@ -1,0 +1,10 @@
+#pragma once
+// Write access to the global options, for the CLI's main only.
+
+#include "cli/CliCommands.h"
+
+namespace tallowby {
+
+CliGlobals& MutableGlobals();
+
+}  // namespace tallowby
