@@ -103,7 +103,7 @@ void MakeWorkspaceDir(const std::string& relative) {
 
 void CreateWorkspaceTree() {
     if (const char* home = std::getenv("HOME"); home && *home) {
-        std::string ncbirc = std::string(home) + "/.ncbirc";
+        std::string ncbirc = WithTrailingSlash(home) + ".ncbirc";
         std::error_code error;
         if (fs::exists(ncbirc, error))
             ShowNotice(Format("You would better delete %s or local blast may break down.", ncbirc.c_str()));

@@ -12,6 +12,7 @@
 
 namespace tallowby {
 
+namespace {
 const MenuCommand kMenuCommands[] = {
     {"build/blast index", "CDLGIndex"},
     {"draw/query/site", "CDLGDrawSite"},
@@ -29,7 +30,9 @@ const MenuCommand kMenuCommands[] = {
     {"config/DB format", "CDLGConfigDBFormat"},
     {"help/about", "CDLGAbout"},
 };
-const size_t kMenuCommandCount = std::size(kMenuCommands);
+}  // namespace
+
+std::span<const MenuCommand> MenuCommands() { return kMenuCommands; }
 
 CTallowbyDlg::CTallowbyDlg(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("CTallowbyDlg"));
@@ -54,7 +57,7 @@ QMenu* CTallowbyDlg::MenuAt(const QStringList& path) {
 }
 
 void CTallowbyDlg::BuildMenu() {
-    for (const MenuCommand& command : kMenuCommands) {
+    for (const MenuCommand& command : MenuCommands()) {
         QStringList path = QString::fromUtf8(command.path).split(QLatin1Char('/'));
         QString label = path.takeLast();
         QMenu* menu = MenuAt(path);

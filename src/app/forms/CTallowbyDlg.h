@@ -3,6 +3,7 @@
 // modally; a command whose form does not exist yet is shown disabled.
 
 #include <QMainWindow>
+#include <span>
 #include <string>
 
 class QMenu;
@@ -14,9 +15,8 @@ struct MenuCommand {
     const char* formClass;  // "CDLGDrawSite"
 };
 
-// The menu bar in order; an entry with a null path is a separator under its menu.
-extern const MenuCommand kMenuCommands[];
-extern const size_t kMenuCommandCount;
+// The menu bar in order; an entry without a form class is a separator ("draw/-").
+std::span<const MenuCommand> MenuCommands();
 
 class CTallowbyDlg : public QMainWindow {
 public:
