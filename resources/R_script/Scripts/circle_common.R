@@ -116,7 +116,7 @@ colour_groups <- function(name) {
 
 text_colour_on <- function(fill) {
   m <- col2rgb(fill)
-  ifelse(0.299 * m[1, ] + 0.587 * m[2, ] + 0.114 * m[3, ] > 150, "black", "white")
+  ifelse(0.299 * m[1, ] + 0.587 * m[2, ] + 0.114 * m[3, ] > 125, "black", "white")
 }
 
 with_commas <- function(x) formatC(x, format = "d", big.mark = ",")
@@ -134,8 +134,11 @@ fill_ring <- function(segments, groups, three_d) {
     if (three_d) {
       ramp <- colorRampPalette(c(g[["lighter"]], g[["colour"]], g[["darker"]]))(gradient_bands)
       tops <- seq(1, by = -1 / gradient_bands, length.out = gradient_bands)
-      circos.rect(rep(starts[i], gradient_bands), tops - 1 / gradient_bands, rep(ends[i], gradient_bands), tops,
-                  col = ramp, border = ramp, lwd = 0.3)
+      # Each band reaches half a band into the next one, so no hairline of background shows
+      # between bands and no outlines stripe the gradient.
+      bottoms <- pmax(0, tops - 1.5 / gradient_bands)
+      circos.rect(rep(starts[i], gradient_bands), bottoms, rep(ends[i], gradient_bands), tops,
+                  col = ramp, border = NA)
     } else {
       circos.rect(starts[i], 0, ends[i], 1, col = g[["colour"]], border = NA)
     }
@@ -206,7 +209,7 @@ kind_order <- function(kinds) {
 
 display_name <- function(name) {
   parts <- strsplit(name, "&", fixed = TRUE)[[1]]
-  lines <- strwrap(paste(parts, collapse = " & "), width = 42)
+  lines <- strwrap(paste(parts, collapse = " & "), width = 36)
   if (length(lines) > 3) lines <- c(lines[1:2], sprintf("%s ... (%d isoforms)", substr(lines[3], 1, 24), length(parts)))
   lines
 }
@@ -215,7 +218,7 @@ composition_of <- function(segments) {
   kinds <- kind_order(unique(segments$kind))
   totals <- vapply(kinds, function(k) sum(segments$length[segments$kind == k]), numeric(1))
   text <- paste(sprintf("%s %s", kinds, with_commas(totals)), collapse = ", ")
-  strwrap(sprintf("%s (total %s nt)", text, with_commas(sum(segments$length))), width = 52)
+  strwrap(sprintf("%s (total %s nt)", text, with_commas(sum(segments$length))), width = 40)
 }
 
 # The panel beside the circle: the colour key of the kinds drawn, then every ring by number with
