@@ -1,0 +1,12 @@
+#include "genome/ReferenceStore.h"
+
+namespace tallowby {
+
+ReferenceStore& Reference() {
+    static ReferenceStore store;
+    return store;
+}
+
+void ResetReferenceStore() { Reference() = ReferenceStore{}; }
+
+}  // namespace tallowby
