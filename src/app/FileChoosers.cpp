@@ -23,7 +23,8 @@ bool ChooseAnnotationFile() {
     const std::string& type = Shared().annotationType;
     std::string extension = type == "refFlat" ? "txt" : type;
     FileDialogRequest request;
-    request.filter = Format("Files (*.%s);;All Files (*)", extension.c_str());
+    // Annotation files are often kept gzip-compressed; the readers take both forms.
+    request.filter = Format("Files (*.%s *.%s.gz);;All Files (*)", extension.c_str(), extension.c_str());
     request.initialName = "*." + extension;
     request.defaultExtension = type;
     std::optional<std::string> chosen = Plat().ChooseOpenFile(request);
