@@ -1,0 +1,12 @@
+#include "site/SitePipeline.h"
+
+namespace tallowby {
+
+SitePipelineState& SitePipeline() {
+    static SitePipelineState state;
+    return state;
+}
+
+void ResetSitePipeline() { SitePipeline() = SitePipelineState{}; }
+
+}  // namespace tallowby
