@@ -88,32 +88,36 @@ std::optional<FaiIndex> TrustedFaiIndex(const std::string& fastaPath) {
 bool ReadFaiSequence(const std::string& fastaPath, const FaiEntry& entry, std::string& out) {
     out.clear();
     if (entry.length == 0) return true;
+    const uint64_t bytes = FaiSequenceBytes(entry);
     ByteSource source;
-    if (!source.OpenRange(fastaPath, entry.offset, entry.offset + FaiSequenceBytes(entry))) return false;
-    out.resize(entry.length);
-    size_t filled = 0;
-    std::string chunk(std::min<uint64_t>(FaiSequenceBytes(entry), 1 << 20), '\0');
-    for (size_t got; (got = source.Read(chunk.data(), chunk.size())) > 0;) {
-        // Copy the runs between line ends straight into place.
-        for (size_t at = 0; at < got;) {
-            const char* start = chunk.data() + at;
-            const void* feed = std::memchr(start, '\n', got - at);
-            size_t run = feed ? static_cast<const char*>(feed) - start : got - at;
-            size_t kept = run;
-            if (kept > 0 && start[kept - 1] == '\r') --kept;
-            if (kept > out.size() - filled) {
-                out.clear();
-                return false;
-            }
-            std::memcpy(out.data() + filled, start, kept);
-            filled += kept;
-            at += run + (feed ? 1 : 0);
-        }
+    if (!source.OpenRange(fastaPath, entry.offset, entry.offset + bytes)) return false;
+    // Read whole, then check the layout the index promises while squeezing out the line ends:
+    // lineBases sequence bytes, then line-end bytes only, line after line.
+    out.resize(bytes);
+    size_t got = 0;
+    while (got < bytes) {
+        size_t more = source.Read(out.data() + got, bytes - got);
+        if (more == 0) break;
+        got += more;
     }
-    if (filled != out.size() || source.Failed()) {
+    const size_t lineEnd = entry.lineWidth - entry.lineBases;
+    size_t from = 0, to = 0;
+    bool layoutHolds = got == bytes;
+    while (layoutHolds && from < bytes) {
+        size_t run = std::min<uint64_t>(entry.lineBases, bytes - from);
+        const char* start = out.data() + from;
+        layoutHolds = !std::memchr(start, '\n', run) && !std::memchr(start, '\r', run) && !std::memchr(start, '>', run);
+        std::memmove(out.data() + to, start, run);
+        to += run;
+        from += run;
+        for (size_t i = 0; layoutHolds && i < lineEnd && from < bytes; ++i, ++from)
+            layoutHolds = out[from] == '\n' || out[from] == '\r';
+    }
+    if (!layoutHolds || to != entry.length) {
         out.clear();
         return false;
     }
+    out.resize(to);
     return true;
 }
 
