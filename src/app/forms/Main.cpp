@@ -1,5 +1,6 @@
 // The GUI: start-up, then the main window until it closes.
 
+#include "app/SharedState.h"
 #include "app/Workspace.h"
 #include "app/forms/CTallowbyDlg.h"
 #include "app/forms/FormDialog.h"
@@ -30,9 +31,23 @@ int main(int argc, char** argv) {
     QCommandLineOption grabOption(QStringLiteral("grab-forms"),
                                   QStringLiteral("Save a picture of every form into DIR, then exit."),
                                   QStringLiteral("DIR"));
-    parser.addOption(workspaceOption);
-    parser.addOption(grabOption);
+    QCommandLineOption annotationOption(QStringLiteral("annotation"),
+                                        QStringLiteral("Start with FILE as the gene annotation file."),
+                                        QStringLiteral("FILE"));
+    QCommandLineOption typeOption(QStringLiteral("annotation-type"),
+                                  QStringLiteral("Type of the annotation file: gff3 (the default), gtf or refFlat."),
+                                  QStringLiteral("TYPE"));
+    QCommandLineOption databaseOption(QStringLiteral("database"),
+                                      QStringLiteral("Start with FILE as the reference genome (FASTA)."),
+                                      QStringLiteral("FILE"));
+    parser.addOptions({workspaceOption, grabOption, annotationOption, typeOption, databaseOption});
     parser.process(application);
+    const QString type = parser.value(typeOption);
+    if (parser.isSet(typeOption) && type != QStringLiteral("gff3") && type != QStringLiteral("gtf") &&
+        type != QStringLiteral("refFlat")) {
+        std::cerr << "tallowby: --annotation-type must be gff3, gtf or refFlat, not " << type.toStdString() << '\n';
+        return 2;
+    }
 
     // Paths on the command line are taken from where the user stands, before start-up moves into
     // the workspace.
@@ -40,6 +55,8 @@ int main(int argc, char** argv) {
     StartOptions options;
     if (parser.isSet(workspaceOption)) options.workspace = absolute(parser.value(workspaceOption));
     std::string grabFolder = parser.isSet(grabOption) ? absolute(parser.value(grabOption)) : std::string();
+    const std::string annotationPath = absolute(parser.value(annotationOption));
+    const std::string databasePath = absolute(parser.value(databaseOption));
 
     // Forms pictured unattended must not wait on a message box.
     if (grabFolder.empty())
@@ -47,6 +64,11 @@ int main(int argc, char** argv) {
     else
         InstallPlatform(std::make_unique<ConsolePlatform>());
     if (!StartWorkspace(options)) return 1;
+
+    // Start values the user asked for; without options the shared state starts empty.
+    if (parser.isSet(annotationOption)) Shared().annotationPath = annotationPath;
+    if (parser.isSet(typeOption)) Shared().annotationType = type.toStdString();
+    if (parser.isSet(databaseOption)) Shared().databasePath = databasePath;
 
     if (!grabFolder.empty()) return GrabForms(grabFolder) ? 0 : 1;
 
