@@ -3,6 +3,9 @@
 
 #include "app/SharedState.h"
 #include "app/Workspace.h"
+#include "app/forms/CDLGConfigDBFormat.h"
+#include "app/forms/CTallowbyDlg.h"
+#include "app/forms/FormCatalog.h"
 #include "formats/CircleFormat.h"
 #include "genome/AnnotationModel.h"
 #include "site/SitePipeline.h"
@@ -11,7 +14,10 @@
 #include "support/QtApp.h"
 #include "support/TestWorkspace.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QRadioButton>
+#include <QStandardItemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,6 +80,36 @@ TEST_F(SiteFormTest, OpensWithSharedStateAndEmptySite) {
     EXPECT_TRUE(form.chromEdit->text().isEmpty());
     form.annotationTypeList->setCurrentIndex(1);
     EXPECT_EQ(Shared().annotationType, "gtf");
+}
+
+TEST_F(SiteFormTest, ControlsOfPicturesNotBuiltYetAreDisabled) {
+    CDLGDrawSite form;
+    auto* model = qobject_cast<QStandardItemModel*>(form.drawTypeList->model());
+    ASSERT_NE(model, nullptr);
+    const bool viewer = FindForm("CDLGOpenGLMessage") != nullptr;
+    EXPECT_TRUE(model->item(0)->isEnabled());
+    EXPECT_EQ(model->item(1)->isEnabled(), viewer);
+    EXPECT_EQ(model->item(2)->isEnabled(), viewer);
+    EXPECT_EQ(form.siteInfoButton->isEnabled(), FindForm("CDLGSiteInfo") != nullptr);
+}
+
+TEST_F(SiteFormTest, DatabaseFormatChosenBeforeShowsInTheSiteForm) {
+    CTallowbyDlg window;
+    platform->modalHandlers["CDLGConfigDBFormat"].push_back([](ModalForm& modal) {
+        auto& format = dynamic_cast<CDLGConfigDBFormat&>(static_cast<DialogModal&>(modal).Dialog());
+        format.chromSetButton->click();
+        return 0;
+    });
+    std::string caption;
+    platform->modalHandlers["CDLGDrawSite"].push_back([&caption](ModalForm& modal) {
+        auto& site = dynamic_cast<CDLGDrawSite&>(static_cast<DialogModal&>(modal).Dialog());
+        caption = site.databaseLabel->text().toStdString() + "|" + site.databaseEdit->text().toStdString();
+        return 0;
+    });
+    Shared().databasePath = "/data/genome.fa";
+    window.findChild<QAction*>(QStringLiteral("CDLGConfigDBFormat"))->trigger();
+    window.findChild<QAction*>(QStringLiteral("CDLGDrawSite"))->trigger();
+    EXPECT_EQ(caption, "Database list|");
 }
 
 TEST_F(SiteFormTest, PastedSiteIsCutWhileAutoCutIsOn) {
