@@ -5,6 +5,7 @@
 #include "app/SharedState.h"
 #include "app/Text.h"
 #include "cli/CliCommands.h"
+#include "cli/SiteArgument.h"
 #include "formats/CircleFormat.h"
 #include "site/CircleDrawing.h"
 #include "site/CircleInfo.h"
@@ -29,18 +30,6 @@ struct SiteOptions {
 SiteOptions& Options() {
     static SiteOptions options;
     return options;
-}
-
-// "chr1:100-200": the chromosome before the last ':', then start and end around the first '-'.
-bool SplitSiteArgument(const std::string& text, std::string& chrom, std::string& start, std::string& end) {
-    size_t colon = text.rfind(':');
-    if (colon == std::string::npos) return false;
-    size_t dash = text.find('-', colon + 1);
-    if (dash == std::string::npos) return false;
-    chrom = text.substr(0, colon);
-    start = text.substr(colon + 1, dash - colon - 1);
-    end = text.substr(dash + 1);
-    return true;
 }
 
 std::vector<std::string> SplitList(const std::string& text) {
@@ -77,10 +66,7 @@ void PrintStructures() {
 
 int RunSite() {
     std::string chrom, start, end;
-    if (!SplitSiteArgument(Options().site, chrom, start, end)) {
-        ShowError(Format("The site %s should read CHROM:START-END.", Options().site.c_str()));
-        return 1;
-    }
+    if (!SplitSiteArgument(Options().site, chrom, start, end)) return 1;
     Shared().annotationType = Options().type;
     StoreSiteFields(chrom, start, end);
     if (!CheckSiteAndLoadAnnotation(Options().annotation)) return 1;

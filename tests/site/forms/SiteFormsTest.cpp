@@ -11,6 +11,11 @@
 #include "site/SitePipeline.h"
 #include "site/forms/CDLGDrawSite.h"
 #include "site/forms/CDLGDrawSiteMulty.h"
+#include "site/forms/CDLGSiteInfo.h"
+#include "app/forms/CDLGErrCircConfig.h"
+#include "genome/ReferenceStore.h"
+#include "site/SiteDraw.h"
+#include "site/SiteInfo.h"
 #include "support/QtApp.h"
 #include "support/TestWorkspace.h"
 
@@ -40,6 +45,8 @@ protected:
         WorkspaceTest::SetUp();
         ResetSitePipeline();
         ResetAnnotationModel();
+        ResetReferenceStore();
+        ResetSiteInfo();
         ResetCircleFormat();
         StartOptions options;
         options.workspace = workspace;
@@ -296,6 +303,58 @@ TEST_F(SiteFormTest, FailingRscriptIsReportedAndNothingOpens) {
               "Failed when running\nRscript  \"" + workspace + "R_script/Scripts/3D.R\"  \"" + folder + "\"  \"" +
                   workspace + "R_script/Setting/circ_format.txt\"  \"" + folder + "/circle.pdf\".");
     EXPECT_TRUE(platform->opened.empty());
+}
+
+TEST_F(SiteFormTest, AcceptingTheSiteInfoOfferMovesTheSiteInBothForms) {
+    WriteFile(workspace + "chrT.fa", ">chrT\nGGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg\n");
+    WriteFile(workspace + "chrT.gtf", "chrT\ttest\texon\t1\t3\t.\t+\t.\tgene_id \"g1\"; transcript_id \"tx1\";\n");
+    CDLGDrawSite form;
+    ASSERT_TRUE(form.siteInfoButton->isEnabled());
+    TypeSite(form, "chrT", "16", "26");
+    form.annotationTypeList->setCurrentIndex(1);
+    form.annotationEdit->setText(QString::fromStdString(workspace + "chrT.gtf"));
+    form.databaseEdit->setText(QString::fromStdString(workspace + "chrT.fa"));
+    std::string before, after, noticeButton;
+    platform->modalHandlers["CDLGErrCircConfig"].push_back([&noticeButton](ModalForm& modal) {
+        auto& notice = dynamic_cast<CDLGErrCircConfig&>(static_cast<DialogModal&>(modal).Dialog());
+        noticeButton = notice.okButton->text().toStdString();
+        notice.okButton->click();
+        return notice.result();
+    });
+    platform->modalHandlers["CDLGSiteInfo"].push_back([&](ModalForm& modal) {
+        auto& info = dynamic_cast<CDLGSiteInfo&>(static_cast<DialogModal&>(modal).Dialog());
+        before = info.inputSiteLabel->text().toStdString();
+        info.searchButton->click();
+        after = info.inputSiteLabel->text().toStdString();
+        return 0;
+    });
+    form.siteInfoButton->click();
+    EXPECT_EQ(before, "Input site: chrT:16..26");
+    EXPECT_EQ(noticeButton, "Adjust");
+    EXPECT_EQ(after, "Input site: chrT:17..27");
+    EXPECT_EQ(form.startEdit->text().toStdString(), "17");
+    EXPECT_EQ(form.endEdit->text().toStdString(), "27");
+    EXPECT_EQ(Site().siteStart, 17);
+    EXPECT_TRUE(platform->messages.empty());
+}
+
+TEST_F(SiteFormTest, CancelledOfferKeepsTheSite) {
+    WriteFile(workspace + "chrT.fa", ">chrT\nGGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg\n");
+    WriteFile(workspace + "chrT.gtf", "chrT\ttest\texon\t1\t3\t.\t+\t.\tgene_id \"g1\"; transcript_id \"tx1\";\n");
+    Shared().annotationType = "gtf";
+    Shared().annotationPath = workspace + "chrT.gtf";
+    Shared().databasePath = workspace + "chrT.fa";
+    StoreSiteFields("chrT", "16", "26");
+    platform->modalHandlers["CDLGErrCircConfig"].push_back([](ModalForm& modal) {
+        auto& notice = dynamic_cast<CDLGErrCircConfig&>(static_cast<DialogModal&>(modal).Dialog());
+        notice.cancelButton->click();
+        return notice.result();
+    });
+    CDLGSiteInfo info;
+    info.searchButton->click();
+    EXPECT_EQ(platform->modalForms, std::vector<std::string>{"CDLGErrCircConfig"});
+    EXPECT_EQ(Site().siteStart, 16);
+    EXPECT_EQ(info.inputSiteLabel->text().toStdString(), "Input site: chrT:16..26");
 }
 
 }  // namespace
