@@ -21,6 +21,17 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
+std::vector<std::string> SplitText(const std::string& text, char separator) {
+    std::vector<std::string> pieces;
+    size_t from = 0;
+    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, from)) {
+        pieces.push_back(text.substr(from, at - from));
+        from = at + 1;
+    }
+    pieces.push_back(text.substr(from));
+    return pieces;
+}
+
 std::string JoinNamesForMessage(const std::vector<std::string>& names, std::string_view separator) {
     constexpr size_t kLimit = 4000;
     std::string text;

@@ -14,6 +14,9 @@ namespace tallowby {
 // 4000 characters; when a name no longer fits, the text ends with "..." instead.
 [[nodiscard]] std::string JoinNamesForMessage(const std::vector<std::string>& names, std::string_view separator);
 
+// The pieces of a text between separators ("a&b" -> {"a", "b"}; "" -> {""}).
+[[nodiscard]] std::vector<std::string> SplitText(const std::string& text, char separator);
+
 // The line without a trailing carriage return (files written on Windows read the same).
 [[nodiscard]] inline std::string_view DropCarriageReturn(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

@@ -32,17 +32,6 @@ SiteOptions& Options() {
     return options;
 }
 
-std::vector<std::string> SplitList(const std::string& text) {
-    std::vector<std::string> items;
-    size_t from = 0;
-    for (size_t at = text.find(','); at != std::string::npos; at = text.find(',', from)) {
-        items.push_back(text.substr(from, at - from));
-        from = at + 1;
-    }
-    items.push_back(text.substr(from));
-    return items;
-}
-
 // The entries to draw, in order: all in key order, or the named ones.
 bool ChosenEntries(std::vector<std::string>& chosen) {
     const auto& entries = SitePipeline().structureByEntry;
@@ -50,7 +39,7 @@ bool ChosenEntries(std::vector<std::string>& chosen) {
         for (const auto& entry : entries) chosen.push_back(entry.first);
         return true;
     }
-    for (const std::string& name : SplitList(Options().isoforms)) {
+    for (const std::string& name : SplitText(Options().isoforms, ',')) {
         if (!entries.count(name)) {
             ShowError(Format("No isoform entry named %s at this site.", name.c_str()));
             return false;

@@ -17,17 +17,6 @@ namespace {
 
 constexpr size_t kLongestFileName = 200;
 
-std::vector<std::string> SplitEntry(const std::string& entry) {
-    std::vector<std::string> names;
-    size_t from = 0;
-    for (size_t at = entry.find('&'); at != std::string::npos; at = entry.find('&', from)) {
-        names.push_back(entry.substr(from, at - from));
-        from = at + 1;
-    }
-    names.push_back(entry.substr(from));
-    return names;
-}
-
 bool WriteWhole(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
@@ -56,7 +45,7 @@ std::string SiteFolder() {
 std::string EntryFileName(const std::string& entry, const std::set<std::string>& taken) {
     std::string name = entry;
     if (name.size() > kLongestFileName || name.find('/') != std::string::npos) {
-        std::vector<std::string> isoforms = SplitEntry(entry);
+        std::vector<std::string> isoforms = SplitText(entry, '&');
         name = isoforms.front().substr(0, kLongestFileName);
         if (isoforms.size() > 1) name += Format("&+%zu", isoforms.size() - 1);
         std::replace(name.begin(), name.end(), '/', '_');
@@ -81,7 +70,7 @@ bool WriteCircleInfo() {
         namesLine.clear();
         std::set<std::string> taken{"info.txt"};
         for (const auto& [order, entry] : DrawnEntries()) {
-            for (const std::string& isoform : SplitEntry(entry)) {
+            for (const std::string& isoform : SplitText(entry, '&')) {
                 auto found = Annotation().nameIds.find(isoform);
                 strands.insert(found == Annotation().nameIds.end() ? true : found->second.strand);
             }

@@ -37,10 +37,7 @@ const std::vector<StructurePart>& PartsOf(const std::string& name) {
 
 std::string AllStruct(const std::string& entry) {
     std::string text = "( * means having intersection with input site)\r\n";
-    size_t from = 0;
-    while (true) {
-        size_t at = entry.find('&', from);
-        std::string name = entry.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    for (const std::string& name : SplitText(entry, '&')) {
         text += "\r\n" + name + "\r\n";
         const std::vector<StructurePart>& overlap = OverlapParts(name);
         for (const StructurePart& part : PartsOf(name)) {
@@ -49,9 +46,8 @@ std::string AllStruct(const std::string& entry) {
             text += Format("%s%d\t%d\t%s\t%s\r\n", touches ? "*" : "  ", part.start, part.end,
                            TypeName(part.type).c_str(), StrandText(part.strand));
         }
-        if (at == std::string::npos) return text;
-        from = at + 1;
     }
+    return text;
 }
 
 std::string DrawStruct(const std::string& entry) {
@@ -71,12 +67,8 @@ std::string ProStruct(const std::string& entry) {
     std::string text = entry + "\r\n";
     auto found = SitePipeline().structureByEntry.find(entry);
     std::string structure = found == SitePipeline().structureByEntry.end() ? std::string() : found->second;
-    size_t from = 0;
-    for (size_t at = structure.find('\n'); at != std::string::npos; at = structure.find('\n', from)) {
-        text += structure.substr(from, at - from) + "\r\n";
-        from = at + 1;
-    }
-    return text + structure.substr(from) + "\r\n";
+    for (const std::string& line : SplitText(structure, '\n')) text += line + "\r\n";
+    return text;
 }
 
 }  // namespace

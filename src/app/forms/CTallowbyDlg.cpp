@@ -8,7 +8,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <memory>
 
 namespace tallowby {
 
@@ -73,12 +72,7 @@ void CTallowbyDlg::BuildMenu() {
     }
 }
 
-void CTallowbyDlg::OpenForm(const std::string& formClass) {
-    const FormEntry* entry = FindForm(formClass);
-    if (!entry) return;
-    std::unique_ptr<FormDialog> form(entry->make());
-    form->RunModally();
-}
+void CTallowbyDlg::OpenForm(const std::string& formClass) { RunRegisteredForm(formClass); }
 
 void CTallowbyDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);

@@ -20,6 +20,10 @@ struct FormEntry {
 const std::vector<FormEntry>& RegisteredForms();
 const FormEntry* FindForm(const std::string& className);
 
+// Builds the registered form, runs it modally through the platform and destroys it; false when no
+// such form exists in this build.
+bool RunRegisteredForm(const std::string& className);
+
 struct FormRegistration {
     FormRegistration(std::string className, std::function<FormDialog*()> make);
 };

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace tallowby {
 
@@ -25,15 +24,6 @@ namespace {
 CDLGDrawSite* gOpenForm = nullptr;
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
-
-// Runs a registered form modally; false when that form does not exist in this build.
-bool RunFormNamed(const char* className) {
-    const FormEntry* entry = FindForm(className);
-    if (!entry) return false;
-    std::unique_ptr<FormDialog> form(entry->make());
-    form->RunModally();
-    return true;
-}
 
 void EnableItem(QComboBox* list, int index, bool enabled) {
     if (auto* model = qobject_cast<QStandardItemModel*>(list->model()))
@@ -162,10 +152,10 @@ void CDLGDrawSite::OnDraw() {
 
 void CDLGDrawSite::DrawCircle() {
     ComputeSiteCircles();
-    RunFormNamed("CDLGDrawSiteMulty");
+    RunRegisteredForm("CDLGDrawSiteMulty");
     if (SitePipeline().chooserStatus == -1) return;
     if (DrawChosenCircles() != DrawOutcome::FitRefused) return;
-    if (AskQuestion(Shared().noticeText)) RunFormNamed("CDLGCircDrawFormat");
+    if (AskQuestion(Shared().noticeText)) RunRegisteredForm("CDLGCircDrawFormat");
 }
 
 void CDLGDrawSite::OnSiteInfo() {
@@ -175,7 +165,7 @@ void CDLGDrawSite::OnSiteInfo() {
     Shared().annotationPath = annotationEdit->text().toStdString();
     Shared().databasePath = databaseEdit->text().toStdString();
     if (!CheckInput(Shared().databasePath, "database file", InputKind::File)) return;
-    RunFormNamed("CDLGSiteInfo");
+    RunRegisteredForm("CDLGSiteInfo");
 }
 
 void CDLGDrawSite::OnClean() {

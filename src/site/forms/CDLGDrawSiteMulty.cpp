@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace tallowby {
 
@@ -70,12 +69,7 @@ CDLGDrawSiteMulty::CDLGDrawSiteMulty(QWidget* parent)
         if (drawList->currentRow() >= 0) delete drawList->takeItem(drawList->currentRow());
     });
     connect(delAllButton, &QPushButton::clicked, drawList, &QListWidget::clear);
-    connect(circleButton, &QPushButton::clicked, this, [] {
-        if (const FormEntry* format = FindForm("CDLGCircDrawFormat")) {
-            std::unique_ptr<FormDialog> form(format->make());
-            form->RunModally();
-        }
-    });
+    connect(circleButton, &QPushButton::clicked, this, [] { RunRegisteredForm("CDLGCircDrawFormat"); });
     connect(okButton, &QPushButton::clicked, this, &CDLGDrawSiteMulty::OnOk);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace tallowby {
 
@@ -89,10 +88,7 @@ void CDLGSiteInfo::OnSearch() {
         ShowInformation(result->text);
         return;
     }
-    if (const FormEntry* notice = FindForm("CDLGErrCircConfig")) {
-        std::unique_ptr<FormDialog> form(notice->make());
-        form->RunModally();
-    }
+    RunRegisteredForm("CDLGErrCircConfig");
 }
 
 namespace {
