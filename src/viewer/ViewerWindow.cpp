@@ -192,7 +192,10 @@ bool ViewerDisplayAvailable() {
 }
 
 bool OpenStructureViewer(const std::string& mode) {
-    if (mode != "site" && mode != "circle" && mode != "linear" && mode != "express") return false;
+    if (mode != "site" && mode != "circle" && mode != "linear" && mode != "express") {
+        ShowError("The viewer mode " + mode + " does not exist; use site, circle, linear or express.");
+        return false;
+    }
     const CurrentSite& site = Site();
     const int length = site.siteEnd - site.siteStart;
     const int margin = length < 1000 ? 2 * length : length;

@@ -6,10 +6,12 @@
 
 #include "formats/LinearFormat.h"
 #include "viewer/BmpExport.h"
+#include "viewer/ViewerFonts.h"
 #include "viewer/ViewerScene.h"
 #include "viewer/ViewerWindow.h"
 
 #include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -234,6 +236,46 @@ TEST_F(StructureWindowTest, WindowsSmallerThanTheFloorAreRaisedBackToIt) {
         ASSERT_EQ(picture.width, 900);
         EXPECT_COLOUR(picture, PixelX(0.0, 900), PixelY(0.7, 680, kTall), kBandFill, 3);
         EXPECT_COLOUR(picture, PixelX(0.7, 900), PixelY(0.7, 680, kTall), kWhite, 0);
+    });
+}
+
+TEST_F(StructureWindowTest, TextComesInSixSizesInBlackAndLeavesTheColourAsItWas) {
+    EXPECT_FALSE(ViewerFontFile().empty());
+    WithStructureViewer("site", [&](int) {
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glLoadIdentity();
+        glColor3f(0.2f, 0.4f, 0.6f);
+        const int sizes[] = {11, 12, 14, 15, 17, 18, 13};  // 13 is not one of them
+        for (int k = 0; k < 7; ++k) DrawText(sizes[k], -0.95f + 0.27f * k, 0.5f, "H\xe9");
+        GLfloat colour[4];
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_FLOAT_EQ(colour[0], 0.2f);
+        EXPECT_FLOAT_EQ(colour[1], 0.4f);
+        EXPECT_FLOAT_EQ(colour[2], 0.6f);
+        glFinish();
+        BgrImage drawn;
+        drawn.width = drawn.height = kSize;
+        drawn.pixels.assign(static_cast<size_t>(BgrImage::RowBytes(kSize)) * kSize, 0);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glReadPixels(0, 0, kSize, kSize, GL_BGR, GL_UNSIGNED_BYTE, drawn.pixels.data());
+        // Rows holding black pixels of each text: its height on screen.
+        int previous = 0;
+        for (int k = 0; k < 7; ++k) {
+            const int x0 = Px(-0.95 + 0.27 * k), x1 = x0 + 60;
+            int rows = 0;
+            for (int y = Py(0.5) - 8; y < Py(0.5) + 30; ++y)
+                rows += AnyNear(drawn, x0, x1, y, y, Colour{0, 0, 0}, 0) ? 1 : 0;
+            if (k == 6) {
+                EXPECT_EQ(rows, 0) << "size 13 does not exist";
+                continue;
+            }
+            EXPECT_GE(rows, 7) << "size " << sizes[k];
+            EXPECT_GE(rows, previous) << "size " << sizes[k];
+            previous = rows;
+        }
+        EXPECT_GT(previous, 11);
     });
 }
 
