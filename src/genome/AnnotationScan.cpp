@@ -76,7 +76,10 @@ ChromosomeScan ScanWholeFile(const std::string& path, int chromColumn, const std
     size_t rangeCount = 0;
     for (std::string_view line; lines.Next(line);) {
         if (IsSkipped(line)) continue;
-        std::string_view name = ColumnAt(line, chromColumn);
+        // Most lines continue the run of the line before: a prefix test settles them.
+        bool sameRun = run && chromColumn == 0 && line.size() > runName.size() &&
+                       line[runName.size()] == '\t' && line.compare(0, runName.size(), runName) == 0;
+        std::string_view name = sameRun ? runName : ColumnAt(line, chromColumn);
         if (!run || name != runName) {
             auto [entry, added] = known.emplace(name);
             if (added) blocks.names.emplace_back(name);

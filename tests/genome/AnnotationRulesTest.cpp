@@ -356,6 +356,17 @@ INSTANTIATE_TEST_SUITE_P(
                       "part\tT\t5\t10\tUTR\t+\npart\tT\t0\t20\tUTR\t+\n"
                       "exonStart\t0\tT\t1\nexonStart\t5\tT\t0\nexonEnd\t10\tT\t0\nexonEnd\t20\tT\t1\n"}));
 
+TEST_F(AnnotationTest, LinesOfAnyLengthAreReadWholeAndTheFileGoesOn) {
+    std::string tags;
+    for (int i = 0; i < 500; ++i) tags += " tag \"basic" + std::to_string(i) + "\";";
+    std::string path = File("long.gtf", "c\tt\texon\t1\t10\t.\t+\t.\tgene_id \"A\";" + tags + " transcript_id \"A1\";\n"
+                                         "c\tt\texon\t21\t30\t.\t+\t.\tgene_id \"B\"; transcript_id \"B1\";\n");
+    ASSERT_GT(tags.size(), 5000u);
+    ASSERT_TRUE(LoadAnnotation(path, "gtf", "c", "site"));
+    EXPECT_EQ(ListingLines("transcript", ""),
+              (std::vector<std::string>{"transcript\tA1\t1\t0\t0\t10\t+", "transcript\tB1\t3\t2\t20\t30\t+"}));
+}
+
 TEST_F(AnnotationTest, BinaryJunkBetweenLinesChangesNothingElse) {
     std::string junk("\x00\x01\x02\xff\xfe\t\t\t\t\t\t\t\t\t\t\t\t\n", 17);
     std::string text = kGtf;
