@@ -18,6 +18,10 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
+#include <csetjmp>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <thread>
 
@@ -56,6 +60,45 @@ void MarkShown() {
     if (found != Loops().windows.end()) found->second.shown = true;
 }
 
+// freeglut treats a failed call (no display connection, no suitable visual) as fatal and ends the
+// program after telling its error handler. The handler jumps back to the guarded call instead,
+// so the viewer can say what failed and the program goes on. Only freeglut's C frames lie
+// between the guard and the handler.
+std::jmp_buf* gGlutRecovery = nullptr;
+char gGlutError[512] = "";
+
+void OnGlutError(const char* format, va_list arguments) {
+    std::vsnprintf(gGlutError, sizeof gGlutError, format, arguments);
+    if (gGlutRecovery) std::longjmp(*gGlutRecovery, 1);
+}
+
+bool GuardedGlutCall(void (*call)()) {
+    std::jmp_buf recovery;
+    gGlutRecovery = &recovery;
+    if (setjmp(recovery) != 0) {
+        gGlutRecovery = nullptr;
+        return false;
+    }
+    call();
+    gGlutRecovery = nullptr;
+    return true;
+}
+
+void InitGlut() {
+    static int argc = 1;
+    static char name[] = "tallowby";
+    static char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+}
+
+const char* gNewWindowTitle = "";
+int gNewWindow = 0;
+void CreateGlutWindow() { gNewWindow = glutCreateWindow(gNewWindowTitle); }
+
+// Under load an X server may refuse a connection for a moment; a few tries ride that out.
+constexpr int kConnectTries = 20;
+void WaitBeforeRetry() { std::this_thread::sleep_for(std::chrono::milliseconds(50)); }
+
 bool StartGlut() {
     static bool started = false;
     if (started) return true;
@@ -63,14 +106,18 @@ bool StartGlut() {
         ShowError("The viewer windows need an X display with OpenGL, and none could be opened.");
         return false;
     }
-    int argc = 1;
-    char name[] = "tallowby";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
+    glutInitErrorFunc(OnGlutError);
+    for (int attempt = 0; attempt < kConnectTries && !started; ++attempt) {
+        started = GuardedGlutCall(InitGlut);
+        if (!started) WaitBeforeRetry();
+    }
+    if (!started) {
+        ShowError(std::string("The viewer windows could not be opened: ") + gGlutError + ".");
+        return false;
+    }
     // A closed viewer returns to the form that opened it; it must not end the program.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     SetViewerLoopLeaver(LeaveAllViewers);
-    started = true;
     return true;
 }
 
@@ -126,12 +173,18 @@ struct WindowSetup {
     bool arrowKeys;
 };
 
+// The new window's id, or 0 after an error message when it could not be created.
 int CreateViewerWindow(const WindowSetup& setup) {
     const ViewerScene& scene = Scene();
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
     glutInitWindowPosition(30, 30);
     glutInitWindowSize(scene.windowWidth, scene.windowHeight);
-    const int window = glutCreateWindow(setup.title);
+    gNewWindowTitle = setup.title;
+    if (!GuardedGlutCall(CreateGlutWindow)) {
+        ShowError(std::string("The viewer window could not be opened: ") + gGlutError + ".");
+        return 0;
+    }
+    const int window = gNewWindow;
     ViewerWindowState& state = Loops().windows[window];
     state.render = setup.render;
     state.script = std::move(Loops().nextScript);
@@ -173,17 +226,22 @@ void RunLoopUntilClosed(int window) {
 }
 
 bool OpenAndRun(const WindowSetup& setup) {
-    if (!StartGlut()) {
+    const int window = StartGlut() ? CreateViewerWindow(setup) : 0;
+    if (window == 0) {
         Loops().nextScript = nullptr;
         return false;
     }
-    RunLoopUntilClosed(CreateViewerWindow(setup));
+    RunLoopUntilClosed(window);
     return true;
 }
 }  // namespace
 
 bool ViewerDisplayAvailable() {
     Display* display = XOpenDisplay(nullptr);
+    for (int attempt = 1; !display && attempt < kConnectTries && std::getenv("DISPLAY"); ++attempt) {
+        WaitBeforeRetry();
+        display = XOpenDisplay(nullptr);
+    }
     if (!display) return false;
     int errorBase = 0, eventBase = 0;
     const bool glx = glXQueryExtension(display, &errorBase, &eventBase);

@@ -19,6 +19,7 @@
 
 #include <QTimer>
 
+#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -263,6 +264,21 @@ TEST_F(ViewerLoopTest, FormsEventsAreServedWhileAViewerIsOpen) {
     EXPECT_TRUE(OpenStructureViewer("site"));
     EXPECT_TRUE(qtServed);
     EXPECT_FALSE(Guard().fired);
+}
+
+TEST(ViewerWithoutDisplayTest, SaysSoAndReturnsInsteadOfEndingTheProgram) {
+    // In a child process, so that this process keeps its display.
+    EXPECT_EXIT(
+        {
+            setenv("DISPLAY", ":9997", 1);
+            ScriptedPlatform& scripted = ScriptedPlatform::Install();
+            const bool opened = OpenPositionViewer();
+            const bool told = scripted.MessageTexts() ==
+                              std::vector<std::string>{"The viewer windows need an X display with OpenGL, and none "
+                                                       "could be opened."};
+            std::exit(!opened && told ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <unistd.h>
 
 namespace tallowby::test {
 
@@ -12,6 +13,10 @@ void SendWindowManagerClose() {
     const Window target = glXGetCurrentDrawable();
     ASSERT_NE(target, 0u) << "no viewer window is current";
     Display* display = XOpenDisplay(nullptr);
+    for (int attempt = 0; !display && attempt < 20; ++attempt) {  // a busy server may refuse for a moment
+        usleep(50000);
+        display = XOpenDisplay(nullptr);
+    }
     ASSERT_NE(display, nullptr);
     XEvent event{};
     event.xclient.type = ClientMessage;
