@@ -5,6 +5,8 @@
 #include "app/SharedState.h"
 #include "formats/CircleFormat.h"
 #include "genome/AnnotationLoad.h"
+#include "genome/ReferenceChecks.h"
+#include "genome/ReferenceStore.h"
 #include "site/SitePipeline.h"
 
 namespace tallowby {
@@ -18,9 +20,28 @@ void StoreSiteFields(const std::string& chrom, const std::string& startText, con
     site.siteEnd = ParseSiteNumber(endText);
 }
 
+namespace {
+bool CheckCurrentSite() {
+    const CurrentSite& site = Site();
+    return CheckSite(site.siteChrom, site.siteStartText, site.siteEndText, site.siteStart, site.siteEnd);
+}
+}  // namespace
+
+bool CheckSiteAndMeasureChromosome(const std::string& databasePath) {
+    if (!CheckCurrentSite()) return false;
+    FormState& state = Shared();
+    state.databasePath = databasePath;
+    if (!CheckInput(state.databasePath, "database file", InputKind::File)) return false;
+    const CurrentSite& site = Site();
+    SetStatusText("Reading database.");
+    bool measured = EnsureChromosomeLength(state.databasePath, site.siteChrom);
+    SetStatusText("");
+    return measured && CheckSiteInLengthIndex(state.databasePath, site.siteChrom, site.siteStart, site.siteEnd);
+}
+
 bool CheckSiteAndLoadAnnotation(const std::string& annotationPath) {
     const CurrentSite& site = Site();
-    if (!CheckSite(site.siteChrom, site.siteStartText, site.siteEndText, site.siteStart, site.siteEnd)) return false;
+    if (!CheckCurrentSite()) return false;
     FormState& state = Shared();
     state.annotationPath = annotationPath;
     if (!CheckInput(state.annotationPath, "gene annotation file", InputKind::File)) return false;

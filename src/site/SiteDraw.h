@@ -18,6 +18,10 @@ void StoreSiteFields(const std::string& chrom, const std::string& startText, con
 // against its name, and loads the site's chromosome. False after the failing check's message.
 [[nodiscard]] bool CheckSiteAndLoadAnnotation(const std::string& annotationPath);
 
+// Checks the current site and the database (databasePath := path), and makes sure the length of
+// the site's chromosome is known and holds the site. False after the failing check's message.
+[[nodiscard]] bool CheckSiteAndMeasureChromosome(const std::string& databasePath);
+
 // The circles of the current site and their first draw order; the chooser is to run next.
 void ComputeSiteCircles();
 

@@ -8,6 +8,7 @@
 #include "site/SiteDraw.h"
 #include "site/SitePipeline.h"
 #include "site/SiteText.h"
+#include "viewer/ViewerLaunch.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -145,9 +146,16 @@ void CDLGDrawSite::ReadSiteFields() {
 
 void CDLGDrawSite::OnDraw() {
     ReadSiteFields();
-    if (drawTypeList->currentIndex() != 0) return;  // the linear pictures arrive with the viewer
+    const int drawType = drawTypeList->currentIndex();
+    if (drawType == 2) {
+        if (CheckSiteAndMeasureChromosome(databaseEdit->text().toStdString())) ShowViewerHelpThenOpenPosition();
+        return;
+    }
     if (!CheckSiteAndLoadAnnotation(annotationEdit->text().toStdString())) return;
-    DrawCircle();
+    if (drawType == 0)
+        DrawCircle();
+    else
+        ShowViewerHelpThenOpenStructure("site");
 }
 
 void CDLGDrawSite::DrawCircle() {
