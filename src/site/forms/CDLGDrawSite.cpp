@@ -196,6 +196,11 @@ void CDLGDrawSite::OnChromChanged(const QString& text) {
     chromEdit->setText(ToQt(fields->chrom));
     startEdit->setText(ToQt(fields->start));
     endEdit->setText(ToQt(fields->end));
+    // A site typed key by key is cut at the end part's first character: the rest belongs there.
+    if (chromEdit->hasFocus()) {
+        endEdit->setFocus();
+        endEdit->end(false);
+    }
 }
 
 void CDLGDrawSite::OnStartChanged(const QString& text) {

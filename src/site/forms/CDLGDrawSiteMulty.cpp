@@ -90,6 +90,7 @@ QLayout* CDLGDrawSiteMulty::BuildLists() {
     formatLabel = new QLabel(QStringLiteral("Format"));
     circleButton = new QPushButton(QStringLiteral("Circle"));
     for (QPushButton* narrow : {addButton, upButton, downButton}) narrow->setMaximumWidth(36);
+    for (QPushButton* small : {deleteButton, delAllButton, circleButton}) small->setMaximumWidth(80);
 
     auto* grid = new QGridLayout;
     grid->addWidget(allLabel, 0, 0);
