@@ -6,7 +6,9 @@
 #include "app/Text.h"
 #include "cli/CliCommands.h"
 #include "cli/SiteArgument.h"
+#include "app/Workspace.h"
 #include "formats/CircleFormat.h"
+#include "formats/CircleFormatAdopt.h"
 #include "site/CircleDrawing.h"
 #include "site/CircleInfo.h"
 #include "site/SiteDraw.h"
@@ -69,6 +71,7 @@ int RunSite() {
         std::cout << "folder\t" << SiteFolder() << '\n';
         return 0;
     }
+    AdoptCircleFormatFile(WorkspaceFile(kCircleFormatFile));
     DrawOutcome outcome = DrawChosenCircles();
     if (outcome == DrawOutcome::FitRefused) ShowNotice(Shared().noticeText);
     std::cout << "folder\t" << SiteFolder() << '\n';

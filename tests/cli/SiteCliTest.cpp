@@ -87,6 +87,26 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"--type gtf --site CFLAR:29273-33731", 1,
                     "status: reading annotation file...\nTallowby-Message: There are 22 iosforms, the sum of width", true}));
 
+TEST_F(SiteCliTest, BatchDrawingsFollowTheEditedCircleFormat) {
+    ASSERT_EQ(Site("workspace").status, 0);
+    std::string settings = folder + "ws/R_script/Setting/circ_format.txt";
+    // Wider circles: three no longer fit.
+    WriteFile(settings, "Blue\n10_4\t10_10\nunclockwise\nshow_UTR\nno_gene_direction\n3D\n");
+    CommandOutput wide = Site("--yes site --annotation " + kExamples +
+                              "/CFLAR_HIPK3.gtf --type gtf --site HIPK3:29740-71961");
+    EXPECT_EQ(wide.status, 1);
+    EXPECT_NE(wide.err.find("There are 3 iosforms, the sum of width and interval of circle-gene-format-setting is "
+                            "120.0%"),
+              std::string::npos)
+        << wide.err;
+    // "2D" on the last line runs the two-dimensional script.
+    WriteFile(settings, "Blue\n10_4\t5_5\nunclockwise\nshow_UTR\nno_gene_direction\n2D\n");
+    WriteFile(folder + "ws/R_script/Scripts/2D.R", "writeLines('drawn by 2D.R', commandArgs(TRUE)[3])\n");
+    CommandOutput flat = Site("site --annotation " + kExamples + "/CFLAR_HIPK3.gtf --type gtf --site HIPK3:29740-30839");
+    ASSERT_EQ(flat.status, 0) << flat.err;
+    EXPECT_EQ(ReadFile(folder + "ws/output/R_result/HIPK3_29740_30839/circle.pdf"), "drawn by 2D.R\n");
+}
+
 TEST_F(SiteCliTest, YesAnswersTheDistanceQuestion) {
     CommandOutput result = Site("--yes site --annotation " + kExamples +
                                 "/CFLAR_HIPK3.gtf --type gtf --site HIPK3:29740-71961 --no-draw");
