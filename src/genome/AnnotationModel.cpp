@@ -49,8 +49,25 @@ int GeneOfTranscript(int transcriptId) {
 bool StrandOfId(int id, bool fallback) {
     const AnnotationModel& model = Annotation();
     if (id < 0 || static_cast<size_t>(id) >= model.idNames.size()) return fallback;
-    auto found = model.nameIds.find(model.idNames[static_cast<size_t>(id)]);
-    return found == model.nameIds.end() ? fallback : found->second.strand;
+    return StrandOfName(model.idNames[static_cast<size_t>(id)], fallback);
+}
+
+bool StrandOfName(std::string_view name, bool fallback) {
+    const auto& ids = Annotation().nameIds;
+    auto found = ids.find(name);
+    return found == ids.end() ? fallback : found->second.strand;
+}
+
+const std::string& NameOfId(int id) {
+    static const std::string kNoName;
+    const auto& names = Annotation().idNames;
+    return id >= 0 && static_cast<size_t>(id) < names.size() ? names[static_cast<size_t>(id)] : kNoName;
+}
+
+const std::string& TypeNameOf(short type) {
+    static const std::string kOther = "OOO";
+    const auto& names = Annotation().typeNames;
+    return type >= 0 && static_cast<size_t>(type) < names.size() ? names[static_cast<size_t>(type)] : kOther;
 }
 
 }  // namespace tallowby

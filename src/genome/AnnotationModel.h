@@ -80,5 +80,10 @@ int RegisterName(std::string_view name, bool strand);
 [[nodiscard]] int GeneOfTranscript(int transcriptId);
 // The strand registered for an id's name; fallback when the id has no name.
 [[nodiscard]] bool StrandOfId(int id, bool fallback);
+// The strand registered for a name; fallback for a name never declared.
+[[nodiscard]] bool StrandOfName(std::string_view name, bool fallback);
+// The name of an id ("" for an id without one) and of a FeatureType ("OOO" outside the table).
+[[nodiscard]] const std::string& NameOfId(int id);
+[[nodiscard]] const std::string& TypeNameOf(short type);
 
 }  // namespace tallowby

@@ -6,18 +6,6 @@ namespace tallowby {
 
 namespace {
 
-const std::string& NameOf(int id) {
-    static const std::string kNoName;
-    const auto& names = Annotation().idNames;
-    return id >= 0 && static_cast<size_t>(id) < names.size() ? names[static_cast<size_t>(id)] : kNoName;
-}
-
-const std::string& TypeNameOf(short type) {
-    static const std::string kOther = "OOO";
-    const auto& names = Annotation().typeNames;
-    return type >= 0 && static_cast<size_t>(type) < names.size() ? names[static_cast<size_t>(type)] : kOther;
-}
-
 const char* StrandText(bool strand) { return strand ? "+" : "-"; }
 
 class Listing {
@@ -38,7 +26,7 @@ private:
 void ListBoundaries(Listing& out, const char* label, const std::map<int, std::vector<ExonRef>>& index) {
     for (const auto& [position, exons] : index)
         for (const ExonRef& exon : exons)
-            out << label << "\t" << position << "\t" << NameOf(exon.transcriptId) << "\t" << exon.exonNumber << "\n";
+            out << label << "\t" << position << "\t" << NameOfId(exon.transcriptId) << "\t" << exon.exonNumber << "\n";
 }
 
 }  // namespace
@@ -48,15 +36,15 @@ std::string ModelListing() {
     Listing out;
     for (const auto& [chrom, genes] : model.genesByChrom)
         for (const FeatureSpan& gene : genes)
-            out << "gene\t" << NameOf(gene.id) << "\t" << gene.id << "\t" << gene.start << "\t" << gene.end << "\t"
+            out << "gene\t" << NameOfId(gene.id) << "\t" << gene.id << "\t" << gene.start << "\t" << gene.end << "\t"
                 << StrandText(gene.strand) << "\n";
     for (const auto& [geneId, transcripts] : model.transcriptsByGene)
         for (const FeatureSpan& transcript : transcripts)
-            out << "transcript\t" << NameOf(transcript.id) << "\t" << transcript.id << "\t" << geneId << "\t"
+            out << "transcript\t" << NameOfId(transcript.id) << "\t" << transcript.id << "\t" << geneId << "\t"
                 << transcript.start << "\t" << transcript.end << "\t" << StrandText(transcript.strand) << "\n";
     for (const auto& [transcriptId, parts] : model.partsByTranscript)
         for (const StructurePart& part : parts)
-            out << "part\t" << NameOf(transcriptId) << "\t" << part.start << "\t" << part.end << "\t"
+            out << "part\t" << NameOfId(transcriptId) << "\t" << part.start << "\t" << part.end << "\t"
                 << TypeNameOf(part.type) << "\t" << StrandText(part.strand) << "\n";
     ListBoundaries(out, "exonStart", model.exonStartIndex);
     ListBoundaries(out, "exonEnd", model.exonEndIndex);

@@ -70,10 +70,7 @@ bool WriteCircleInfo() {
         namesLine.clear();
         std::set<std::string> taken{"info.txt"};
         for (const auto& [order, entry] : DrawnEntries()) {
-            for (const std::string& isoform : SplitText(entry, '&')) {
-                auto found = Annotation().nameIds.find(isoform);
-                strands.insert(found == Annotation().nameIds.end() ? true : found->second.strand);
-            }
+            for (const std::string& isoform : SplitText(entry, '&')) strands.insert(StrandOfName(isoform, true));
             std::string fileName = EntryFileName(entry, taken);
             taken.insert(fileName);
             if (count++ > 0) namesLine += '\t';

@@ -9,11 +9,6 @@ namespace tallowby {
 
 namespace {
 
-std::string TypeName(short type) {
-    const std::vector<std::string>& names = Annotation().typeNames;
-    return type >= 0 && static_cast<size_t>(type) < names.size() ? names[static_cast<size_t>(type)] : "OOO";
-}
-
 const char* StrandText(bool strand) { return strand ? "+" : "-"; }
 
 bool SamePart(const StructurePart& a, const StructurePart& b) {
@@ -44,7 +39,7 @@ std::string AllStruct(const std::string& entry) {
             bool touches = std::any_of(overlap.begin(), overlap.end(),
                                        [&part](const StructurePart& o) { return SamePart(o, part); });
             text += Format("%s%d\t%d\t%s\t%s\r\n", touches ? "*" : "  ", part.start, part.end,
-                           TypeName(part.type).c_str(), StrandText(part.strand));
+                           TypeNameOf(part.type).c_str(), StrandText(part.strand));
         }
     }
     return text;
@@ -59,7 +54,7 @@ std::string DrawStruct(const std::string& entry) {
         parts.back().end = std::min(parts.back().end, site.end);
     }
     for (const StructurePart& part : parts)
-        text += Format("%d\t%d\t%s\t%s\r\n", part.start, part.end, TypeName(part.type).c_str(), StrandText(part.strand));
+        text += Format("%d\t%d\t%s\t%s\r\n", part.start, part.end, TypeNameOf(part.type).c_str(), StrandText(part.strand));
     return text;
 }
 

@@ -23,16 +23,6 @@ std::vector<StructurePart> PartsInWalkOrder(const std::string& annotationType, c
 
 bool Overlaps(const StructurePart& part, int start, int end) { return start < part.end && part.start < end; }
 
-std::string TypeName(short type) {
-    const std::vector<std::string>& names = Annotation().typeNames;
-    return type >= 0 && static_cast<size_t>(type) < names.size() ? names[static_cast<size_t>(type)] : "OOO";
-}
-
-std::string NameOf(int id) {
-    const std::vector<std::string>& names = Annotation().idNames;
-    return id >= 0 && static_cast<size_t>(id) < names.size() ? names[static_cast<size_t>(id)] : std::string();
-}
-
 // The structure text of one transcript, or "" when the site misses its parts outside any gap.
 std::string StructureText(const std::vector<StructurePart>& parts, int start, int end,
                           std::vector<StructurePart>& overlapping) {
@@ -56,7 +46,7 @@ std::string StructureText(const std::vector<StructurePart>& parts, int start, in
     for (size_t k = 0; k < clipped.size(); ++k) {
         if (k >= 1 && clipped[k].start > clipped[k - 1].end)
             text += Format("intron\t%d\n", clipped[k].start - clipped[k - 1].end);
-        text += Format("%s\t%d\n", TypeName(clipped[k].type).c_str(), clipped[k].end - clipped[k].start);
+        text += Format("%s\t%d\n", TypeNameOf(clipped[k].type).c_str(), clipped[k].end - clipped[k].start);
     }
     if (clipped.back().end < end)
         text += Format("%s\t%d\n", trailing ? "intergenic" : "intron", end - clipped.back().end);
@@ -68,7 +58,7 @@ void MergeIntoEntries(const std::map<int, std::string>& textById) {
     std::map<std::string, std::string> entryByText;
     for (const auto& [id, text] : textById) {
         std::string& entry = entryByText[text];
-        entry += (entry.empty() ? "" : "&") + NameOf(id);
+        entry += (entry.empty() ? "" : "&") + NameOfId(id);
     }
     for (const auto& [text, entry] : entryByText) SitePipeline().structureByEntry[entry] = text;
 }
@@ -112,7 +102,7 @@ bool FindSiteStructures(const std::string& annotationType, const std::string& ch
         std::vector<StructurePart> overlapping;
         std::string text = StructureText(PartsInWalkOrder(annotationType, transcript), start, end, overlapping);
         if (!overlapping.empty()) {
-            auto& kept = state.overlapPartsByTranscript[NameOf(transcript.id)];
+            auto& kept = state.overlapPartsByTranscript[NameOfId(transcript.id)];
             kept.insert(kept.end(), overlapping.begin(), overlapping.end());
         }
         if (!text.empty()) textById[transcript.id] = text;
@@ -157,8 +147,9 @@ bool FindSiteLocus(const std::string& annotationType, const std::string& chrom, 
     }
     AppendTranscriptsOf(state.viewerGenes);
     for (const FeatureSpan& transcript : state.overlapTranscripts) {
-        std::vector<StructurePart>& drawn = state.viewerParts[transcript.id];
         std::vector<StructurePart> parts = PartsInWalkOrder(annotationType, transcript);
+        if (parts.empty()) continue;
+        std::vector<StructurePart>& drawn = state.viewerParts[transcript.id];
         for (size_t i = 0; i < parts.size(); ++i) {
             state.rangeLo = std::min(state.rangeLo, parts[i].start);
             state.rangeHi = std::max(state.rangeHi, parts[i].end);

@@ -156,14 +156,9 @@ SpliceShiftResult AnalyseSpliceShift(int start, int end, const std::string& chro
 std::string BoundaryText(const std::vector<ExonRef>& refs, int kind) {
     if (refs.empty()) return "none";
     std::string text = kind == kBoundaryFromStartIndex ? "exon end site" : "exon start site";
-    const AnnotationModel& model = Annotation();
     for (const ExonRef& ref : refs) {
-        std::string name = ref.transcriptId >= 0 && static_cast<size_t>(ref.transcriptId) < model.idNames.size()
-                               ? model.idNames[static_cast<size_t>(ref.transcriptId)]
-                               : std::string();
-        auto id = model.nameIds.find(name);
-        bool strand = id == model.nameIds.end() ? true : id->second.strand;
-        text += Format("\t%s(%s) No.%d exon; ", name.c_str(), strand ? "+" : "-", ref.exonNumber);
+        const std::string& name = NameOfId(ref.transcriptId);
+        text += Format("\t%s(%s) No.%d exon; ", name.c_str(), StrandOfName(name, true) ? "+" : "-", ref.exonNumber);
     }
     return text;
 }

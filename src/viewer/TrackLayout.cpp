@@ -20,11 +20,6 @@ int NameFont(float s, int length) {
     return s < 0.03f || s * 800.0 / length < 0.03 ? 12 : 14;
 }
 
-std::string NameOfId(int id) {
-    const std::vector<std::string>& names = Annotation().idNames;
-    return id >= 0 && static_cast<size_t>(id) < names.size() ? names[static_cast<size_t>(id)] : std::string();
-}
-
 const std::vector<StructurePart>& PartsOf(int transcriptId) {
     static const std::vector<StructurePart> kNone;
     const auto& parts = SitePipeline().viewerParts;

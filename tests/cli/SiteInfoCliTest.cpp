@@ -15,8 +15,8 @@ class SiteInfoCliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = MakeTempFolder("site-info-cli");
-        WriteFile(folder + "chrT.fa", ">chrT\nGGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg\n");
-        WriteFile(folder + "chrT.gtf", "chrT\ttest\texon\t1\t3\t.\t+\t.\tgene_id \"g1\"; transcript_id \"tx1\";\n");
+        fs::copy_file(TALLOWBY_TEST_DATA "/site_info/chrT.fa", folder + "chrT.fa");
+        fs::copy_file(TALLOWBY_TEST_DATA "/site_info/chrT.gtf", folder + "chrT.gtf");
     }
     void TearDown() override {
         if (!HasFailure()) fs::remove_all(folder);

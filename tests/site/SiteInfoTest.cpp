@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 namespace tallowby::test {
 namespace {
 
-// 43 bases; the site [16, 26) "GCCCCCCCCC" has AG/GT one base to the right. The last ten bases
-// are soft-masked.
-const char kChrT[] = "GGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg";
+// chrT.fa: 43 bases, GGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg; the site [16, 26) "GCCCCCCCCC" has
+// AG/GT one base to the right, and the last ten bases are soft-masked. chrT.gtf: one exon far from it.
+const std::string kChrT = TALLOWBY_TEST_DATA "/site_info/chrT";
 
 class SiteInfoTest : public WorkspaceTest {
 protected:
@@ -26,8 +26,7 @@ protected:
         ResetReferenceStore();
         ResetAnnotationModel();
         ResetSiteInfo();
-        WriteFile(workspace + "chrT.fa", std::string(">chrT test sequence\n") + kChrT + "\n");
-        Shared().databasePath = workspace + "chrT.fa";
+        Shared().databasePath = kChrT + ".fa";
         Shared().annotationType = "gtf";
     }
     void UseAnnotation(const std::string& exonLines) {
@@ -37,10 +36,8 @@ protected:
     void SetSite(int start, int end) { StoreSiteFields("chrT", std::to_string(start), std::to_string(end)); }
 };
 
-const char kFarExon[] = "chrT\ttest\texon\t1\t3\t.\t+\t.\tgene_id \"g1\"; transcript_id \"tx1\";\n";
-
 TEST_F(SiteInfoTest, SearchOffersTheMotifAtAShift) {
-    UseAnnotation(kFarExon);
+    Shared().annotationPath = kChrT + ".gtf";
     SetSite(16, 26);
     std::optional<SiteSearchResult> result = SearchSiteShift();
     ASSERT_TRUE(result);
@@ -122,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "splicing site\nThe splicing site is none/none"}));
 
 TEST_F(SiteInfoTest, SiteBeyondTheChromosomeIsRefusedBeforeAnyAnalysis) {
-    UseAnnotation(kFarExon);
+    Shared().annotationPath = kChrT + ".gtf";
     SetSite(30, 44);
     EXPECT_FALSE(SpliceSiteText());
     EXPECT_FALSE(SearchSiteShift());

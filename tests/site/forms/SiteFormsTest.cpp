@@ -37,6 +37,8 @@ namespace tallowby::test {
 namespace {
 
 const std::string kGtf = TALLOWBY_EXAMPLES "/CFLAR_HIPK3.gtf";
+// A hand-made chromosome whose site [16, 26) has AG/GT one base to its right.
+const std::string kChrT = TALLOWBY_TEST_DATA "/site_info/chrT";
 
 class SiteFormTest : public WorkspaceTest {
 protected:
@@ -306,14 +308,12 @@ TEST_F(SiteFormTest, FailingRscriptIsReportedAndNothingOpens) {
 }
 
 TEST_F(SiteFormTest, AcceptingTheSiteInfoOfferMovesTheSiteInBothForms) {
-    WriteFile(workspace + "chrT.fa", ">chrT\nGGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg\n");
-    WriteFile(workspace + "chrT.gtf", "chrT\ttest\texon\t1\t3\t.\t+\t.\tgene_id \"g1\"; transcript_id \"tx1\";\n");
     CDLGDrawSite form;
     ASSERT_TRUE(form.siteInfoButton->isEnabled());
     TypeSite(form, "chrT", "16", "26");
     form.annotationTypeList->setCurrentIndex(1);
-    form.annotationEdit->setText(QString::fromStdString(workspace + "chrT.gtf"));
-    form.databaseEdit->setText(QString::fromStdString(workspace + "chrT.fa"));
+    form.annotationEdit->setText(QString::fromStdString(kChrT + ".gtf"));
+    form.databaseEdit->setText(QString::fromStdString(kChrT + ".fa"));
     std::string before, after, noticeButton;
     platform->modalHandlers["CDLGErrCircConfig"].push_back([&noticeButton](ModalForm& modal) {
         auto& notice = dynamic_cast<CDLGErrCircConfig&>(static_cast<DialogModal&>(modal).Dialog());
@@ -339,11 +339,9 @@ TEST_F(SiteFormTest, AcceptingTheSiteInfoOfferMovesTheSiteInBothForms) {
 }
 
 TEST_F(SiteFormTest, CancelledOfferKeepsTheSite) {
-    WriteFile(workspace + "chrT.fa", ">chrT\nGGGGGGGGGGTTTTTAGCCCCCCCCCGGTTTTTgggggggggg\n");
-    WriteFile(workspace + "chrT.gtf", "chrT\ttest\texon\t1\t3\t.\t+\t.\tgene_id \"g1\"; transcript_id \"tx1\";\n");
     Shared().annotationType = "gtf";
-    Shared().annotationPath = workspace + "chrT.gtf";
-    Shared().databasePath = workspace + "chrT.fa";
+    Shared().annotationPath = kChrT + ".gtf";
+    Shared().databasePath = kChrT + ".fa";
     StoreSiteFields("chrT", "16", "26");
     platform->modalHandlers["CDLGErrCircConfig"].push_back([](ModalForm& modal) {
         auto& notice = dynamic_cast<CDLGErrCircConfig&>(static_cast<DialogModal&>(modal).Dialog());
